@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <exception>
+#include <type_traits>
 #include <utility>
 
 namespace Handler {
@@ -32,11 +33,18 @@ void RunHandler(Body &&body) noexcept
     }
 }
 
-// A slot that runs a member function of object inside RunHandler.
+// A slot that runs a member function of object inside RunHandler. Signal
+// arguments the handler does not take (a menu item's checked state) are
+// dropped.
 template<typename Object, typename Method>
 auto Guarded(Object *object, Method method)
 {
     return [object, method](auto &&...arguments) {
-        RunHandler([&] { (object->*method)(std::forward<decltype(arguments)>(arguments)...); });
+        RunHandler([&] {
+            if constexpr (std::is_invocable_v<Method, Object *, decltype(arguments)...>)
+                (object->*method)(std::forward<decltype(arguments)>(arguments)...);
+            else
+                (object->*method)();
+        });
     };
 }

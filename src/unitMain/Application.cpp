@@ -1,0 +1,43 @@
+#include "Application.h"
+
+#include "About/TAboutBox.h"
+#include "toolkit/Dialog.h"
+#include "unitInfo/TfrmInfo.h"
+#include "unitMain/TMainForm.h"
+#include "unitMain/WorkingState.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPixmap>
+
+void PrepareApplication()
+{
+    // One screen pixel per bitmap pixel, whatever the screen's scale.
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qunsetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+}
+
+void CreateForms()
+{
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(CatFaceIcon())));
+    MainForm = new TMainForm;
+    AboutBox = new TAboutBox(MainForm);
+    frmInfo = new TfrmInfo(MainForm);
+}
+
+void ShowMainForm()
+{
+    MainForm->adjustSize();
+    CentreOnScreen(MainForm);
+    MainForm->show();
+}
+
+void DestroyForms()
+{
+    delete MainForm;
+    MainForm = nullptr;
+    AboutBox = nullptr;
+    frmInfo = nullptr;
+    ResetWorkingState();
+}
