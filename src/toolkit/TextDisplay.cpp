@@ -10,10 +10,18 @@ QString DisplayText(const QByteArray &bytes)
         if (run.isEmpty())
             return;
         QStringDecoder decoder("Shift_JIS");
-        if (decoder.isValid())
-            result += decoder.decode(run);
-        else
+        if (decoder.isValid()) {
+            // The decoder keeps a lead byte at the end of its input waiting
+            // for a trail byte and drops it with the decoder. A blank, which
+            // is no trail byte, makes it report that byte; the blank is taken
+            // off again. It marks bad bytes with U+001A, which no byte that
+            // reaches it can stand for, since control bytes are shown apart.
+            QString decoded = decoder.decode(run + ' ');
+            decoded.chop(1);
+            result += decoded.replace(QChar(0x1A), QChar::ReplacementCharacter);
+        } else {
             result += QString::fromLatin1(run);
+        }
         run.clear();
     };
     for (const char byte : bytes) {
