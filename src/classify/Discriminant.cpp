@@ -107,7 +107,7 @@ void ComputeDecisionTable(const CategoryTable &categories, const CategoryFlags &
             float minimum = 0;
             for (std::size_t index = 0; index < prepared.size(); ++index) {
                 const float d = Evaluate(prepared[index], a, b);
-                if (index == 0 || d <= minimum) {
+                if (index == 0 || d < minimum) {
                     minimum = d;
                     entry = static_cast<std::uint8_t>(prepared[index].number);
                 }
