@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <stdexcept>
 
 namespace {
 // Dotted pens draw three pixels and leave three, counted from the start of
@@ -24,6 +25,14 @@ const QImage *Canvas::sourceImage() const
     if (owner_)
         return &owner_->bitmap();
     return image_;
+}
+
+QImage &Canvas::image(int width, int height)
+{
+    QImage &bitmap = target();
+    if (bitmap.width() < width || bitmap.height() < height || bitmap.format() != QImage::Format_RGB32)
+        throw std::invalid_argument("bitmap smaller than the picture drawn into it");
+    return bitmap;
 }
 
 void Canvas::changed()
@@ -87,10 +96,11 @@ void Canvas::fillRect(int left, int top, int right, int bottom)
     right = std::min(right, image.width());
     bottom = std::min(bottom, image.height());
     const QRgb colour = ToQRgb(brushColor_);
-    for (int y = top; y < bottom; ++y) {
-        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
-        std::fill(row + left, row + std::max(left, right), colour);
-    }
+    if (left < right)
+        for (int y = top; y < bottom; ++y) {
+            auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+            std::fill(row + left, row + right, colour);
+        }
     changed();
 }
 

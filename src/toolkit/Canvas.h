@@ -40,6 +40,9 @@ public:
 
     // The bitmap itself, created if the canvas belongs to an empty picture.
     QImage &image() { return target(); }
+    // The bitmap, for routines that write whole rows; it must be at least
+    // width x height pixels.
+    QImage &image(int width, int height);
     void changed();
 
 private:
