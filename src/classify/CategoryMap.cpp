@@ -4,7 +4,7 @@
 
 void PaintDecisionBlocks(const DecisionTableType &table, const CategoryTable &categories, Canvas &canvas)
 {
-    QImage &image = canvas.image();
+    QImage &image = canvas.image(512, 512);
     for (int b = 0; b < 256; ++b) {
         auto *upper = reinterpret_cast<QRgb *>(image.scanLine(510 - 2 * b));
         auto *lower = reinterpret_cast<QRgb *>(image.scanLine(511 - 2 * b));
@@ -26,7 +26,7 @@ void PaintCategoryMap(const BandRaster &band1, const BandRaster &band2, const De
     colours[0] = ToQRgb(Colours::Black);
     for (std::size_t k = 1; k <= 6; ++k)
         colours[k] = ToQRgb(categories[k].Color);
-    QImage &image = canvas.image();
+    QImage &image = canvas.image(SceneWidth, SceneHeight);
     for (int y = 0; y < SceneHeight; ++y) {
         auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < SceneWidth; ++x) {

@@ -41,7 +41,7 @@ void PlotScatter(const ScatterCounts &counts, Canvas &canvas)
         for (const std::int32_t count : row)
             maximum = std::max(maximum, count);
 
-    QImage &image = canvas.image();
+    QImage &image = canvas.image(512, 512);
     for (int b = 0; b < 256; ++b) {
         auto *upper = reinterpret_cast<QRgb *>(image.scanLine(510 - 2 * b));
         auto *lower = reinterpret_cast<QRgb *>(image.scanLine(511 - 2 * b));

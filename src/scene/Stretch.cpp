@@ -43,7 +43,7 @@ void DrawComposite(const BandRaster &band1, const BandRaster &band2, const Stret
     // The first pixel is computed before the bitmap is touched: an empty
     // picture gets its bitmap only from the first pixel that is set.
     const std::uint32_t first = stretch1[band1[1][1]] * 0x010100u + stretch2[band2[1][1]];
-    QImage &image = canvas.image();
+    QImage &image = canvas.image(SceneWidth, SceneHeight);
     struct Changed
     {
         Canvas &canvas;
