@@ -17,7 +17,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -28,6 +30,24 @@
 
 #include <deque>
 #include <functional>
+
+// The file dialog fills its name box with the name it offers once its
+// folder has been read; typing waits for that, as a user would.
+inline void TypeFileName(QFileDialog *dialog, QLineEdit *nameEdit, const QString &path)
+{
+    if (auto *model = dialog->findChild<QFileSystemModel *>()) {
+        QElapsedTimer waited;
+        waited.start();
+        const QModelIndex folder = model->index(dialog->directory().absolutePath());
+        while (waited.elapsed() < 2000 && (model->canFetchMore(folder) || waited.elapsed() < 100))
+            QTest::qWait(10);
+    }
+    nameEdit->setText(path);
+    QTest::qWait(20);
+    if (nameEdit->text() != path)
+        nameEdit->setText(path);
+    QTest::keyClick(nameEdit, Qt::Key_Return);
+}
 
 class WindowDriver : public QObject
 {
@@ -84,8 +104,7 @@ public:
             auto *nameEdit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
             if (!nameEdit)
                 return problem(QStringLiteral("the file dialog has no name box"));
-            nameEdit->setText(path);
-            QTest::keyClick(nameEdit, Qt::Key_Return);
+            TypeFileName(dialog, nameEdit, path);
         }});
         return *this;
     }
