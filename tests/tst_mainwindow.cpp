@@ -377,6 +377,19 @@ private slots:
         QVERIFY(frmSetRange == nullptr);
     }
 
+    void escapeDoesNotCloseTheRangeDialog()
+    {
+        driver_->message(FirstBand).chooseFile(band1_).then(QStringLiteral("Esc in the range dialog"), [](QWidget *widget) {
+            QTest::keyClick(widget, Qt::Key_Escape);
+            QVERIFY(widget->isVisible());
+            qobject_cast<TfrmSetRange *>(widget)->btnOk->click();
+        });
+        driver_->message(SecondBand).cancelFile();
+        QVERIFY(run(form().OpenItem));
+        QCOMPARE(LowerBound, 0);
+        QCOMPARE(UpperBound, 255);
+    }
+
     void rangeDialogClosedByItsCloseBox()
     {
         driver_->message(FirstBand).chooseFile(zeros_).closeRange().message(SecondBand).chooseFile(zeros_).closeRange()

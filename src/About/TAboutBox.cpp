@@ -33,7 +33,7 @@ TAboutBox::TAboutBox(QWidget *owner) : Dialog(owner, QStringLiteral("AboutBox"),
                              QStringLiteral("Sorvane 開発チーム（Quellin 教育研究所）"));
     Comment = new Label(Panel1, QStringLiteral("Comment"), QPoint(16, 96));
     Comment->setWordWrap(true);
-    Comment->setText(QStringLiteral("このプログラムでは、公的なリモートセンシングデータセンターが提供する MS-DOS フロッピーディスクの BSQ 形式の衛星画像データを利用できます。"));
+    Comment->setText(QStringLiteral("公的なリモートセンシングデータセンターのMS-DOSフロッピーディスクにあるBSQ形式の衛星画像データを利用できます。"));
     Comment->setGeometry(16, 96, 241, 48);
     Comment->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
