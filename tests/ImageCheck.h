@@ -14,6 +14,22 @@ inline QString ColourText(TColor colour)
     return QStringLiteral("$%1").arg(colour, 6, 16, QLatin1Char('0')).toUpper();
 }
 
+// A background in which neighbouring pixels differ, so that a pixel that is
+// touched by mistake shows.
+inline TColor Pattern(int x, int y)
+{
+    return (static_cast<TColor>(x) * 0x0B0713u + static_cast<TColor>(y) * 0x11051Du) & 0xFFFFFFu;
+}
+
+inline QImage PatternImage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, ToQRgb(Pattern(x, y)));
+    return image;
+}
+
 inline TColor PixelAt(const QImage &image, int x, int y)
 {
     return FromQRgb(image.pixel(x, y));

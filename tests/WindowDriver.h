@@ -31,6 +31,8 @@
 #include <deque>
 #include <functional>
 
+inline QString ScreenInvariantsBroken(const TMainForm &form);
+
 // The file dialog fills its name box with the name it offers once its
 // folder has been read; typing waits for that, as a user would.
 inline void TypeFileName(QFileDialog *dialog, QLineEdit *nameEdit, const QString &path)
@@ -179,6 +181,19 @@ public:
             return problem(QStringLiteral("item %1 is disabled").arg(item->objectName())), false;
         item->trigger();
         return true;
+    }
+
+    // After a step: everything queued was answered, nothing went wrong and
+    // the screen state is sound. Says what is wrong otherwise.
+    bool settled(const TMainForm &form, bool ok = true)
+    {
+        const QString problems = finish();
+        if (!problems.isEmpty())
+            qWarning("%s", qPrintable(problems));
+        const QString broken = ScreenInvariantsBroken(form);
+        if (!broken.isEmpty())
+            qWarning("invariants: %s", qPrintable(broken));
+        return ok && problems.isEmpty() && broken.isEmpty();
     }
 
     // Everything queued was answered and nothing went wrong.

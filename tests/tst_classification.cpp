@@ -87,16 +87,7 @@ private:
         return settle(chosen);
     }
 
-    bool settle(bool ok = true)
-    {
-        const QString problems = driver_->finish();
-        if (!problems.isEmpty())
-            qWarning("%s", qPrintable(problems));
-        const QString broken = ScreenInvariantsBroken(form());
-        if (!broken.isEmpty())
-            qWarning("invariants: %s", qPrintable(broken));
-        return ok && problems.isEmpty() && broken.isEmpty();
-    }
+    bool settle(bool ok = true) { return driver_->settled(form(), ok); }
 
     // Mouse events go to the window at the point, so whatever lies on top
     // there receives them; the points are in overlay (scene) coordinates.

@@ -1,3 +1,4 @@
+#include "Rasters.h"
 #include "ImageCheck.h"
 #include "RaisedError.h"
 
@@ -14,18 +15,8 @@
 
 namespace {
 
-using Band = std::unique_ptr<BandRaster>;
 using Table = std::unique_ptr<DecisionTableType>;
 
-template <typename Value>
-Band MakeBand(Value value)
-{
-    auto band = std::make_unique<BandRaster>();
-    for (int x = 0; x < SceneWidth; ++x)
-        for (int y = 0; y < SceneHeight; ++y)
-            (*band)[static_cast<std::size_t>(x + 1)][static_cast<std::size_t>(y + 1)] = static_cast<BandValue>(value(x, y));
-    return band;
-}
 
 Table FilledTable(std::uint8_t entry)
 {

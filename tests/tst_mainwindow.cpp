@@ -57,17 +57,7 @@ private:
 
     TMainForm &form() { return *MainForm; }
 
-    bool run(QAction *item)
-    {
-        const bool chosen = driver_->choose(item);
-        const QString problems = driver_->finish();
-        if (!problems.isEmpty())
-            qWarning("%s", qPrintable(problems));
-        const QString broken = ScreenInvariantsBroken(form());
-        if (!broken.isEmpty())
-            qWarning("invariants: %s", qPrintable(broken));
-        return chosen && problems.isEmpty() && broken.isEmpty();
-    }
+    bool run(QAction *item) { return driver_->settled(form(), driver_->choose(item)); }
 
     bool openTestScene() { driver_->open(band1_, band2_); return run(form().OpenItem); }
 

@@ -11,19 +11,6 @@
 
 namespace {
 
-TColor Pattern(int x, int y)
-{
-    return (static_cast<TColor>(x) * 0x0B0713u + static_cast<TColor>(y) * 0x11051Du) & 0xFFFFFFu;
-}
-
-QImage PatternImage(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, ToQRgb(Pattern(x, y)));
-    return image;
-}
 
 QByteArray FileBytes(const QString &path)
 {

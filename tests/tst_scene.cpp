@@ -1,3 +1,4 @@
+#include "Rasters.h"
 #include "ImageCheck.h"
 #include "RaisedError.h"
 
@@ -102,18 +103,6 @@ bool WriteFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
-using Band = std::unique_ptr<BandRaster>;
-
-// A zero raster whose scene pixel (x, y), cell [x + 1][y + 1], is value(x, y).
-template <typename Value>
-Band MakeBand(Value value)
-{
-    auto band = std::make_unique<BandRaster>();
-    for (int x = 0; x < SceneWidth; ++x)
-        for (int y = 0; y < SceneHeight; ++y)
-            (*band)[static_cast<std::size_t>(x + 1)][static_cast<std::size_t>(y + 1)] = static_cast<BandValue>(value(x, y));
-    return band;
-}
 
 QString SamplePath(const QString &scene, const QString &file)
 {

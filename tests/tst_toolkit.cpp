@@ -24,21 +24,6 @@ QImage FilledImage(int width, int height, TColor colour)
     return image;
 }
 
-// A background in which neighbouring pixels differ, so that a pixel that is
-// touched by mistake shows.
-TColor Pattern(int x, int y)
-{
-    return (static_cast<TColor>(x) * 0x0B0713u + static_cast<TColor>(y) * 0x11051Du) & 0xFFFFFFu;
-}
-
-QImage PatternImage(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, ToQRgb(Pattern(x, y)));
-    return image;
-}
 
 // The pixels of a horizontal, vertical or diagonal line from start, end
 // point excluded.
