@@ -35,7 +35,7 @@ inline QString ScreenInvariantsBroken(const TMainForm &form);
 
 // The file dialog fills its name box with the name it offers once its
 // folder has been read; typing waits for that, as a user would.
-inline void TypeFileName(QFileDialog *dialog, QLineEdit *nameEdit, const QString &path)
+inline void WaitForFolderRead(QFileDialog *dialog)
 {
     if (auto *model = dialog->findChild<QFileSystemModel *>()) {
         QElapsedTimer waited;
@@ -44,6 +44,11 @@ inline void TypeFileName(QFileDialog *dialog, QLineEdit *nameEdit, const QString
         while (waited.elapsed() < 2000 && (model->canFetchMore(folder) || waited.elapsed() < 100))
             QTest::qWait(10);
     }
+}
+
+inline void TypeFileName(QFileDialog *dialog, QLineEdit *nameEdit, const QString &path)
+{
+    WaitForFolderRead(dialog);
     nameEdit->setText(path);
     QTest::qWait(20);
     if (nameEdit->text() != path)

@@ -16,6 +16,12 @@ void PrepareApplication()
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     qunsetenv("QT_SCALE_FACTOR");
     qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    // The windows are placed on the screen and drawn pixel for pixel as X11
+    // allows; in a Wayland session its X server (Xwayland) serves, and Qt
+    // does not first look for a Wayland plugin that may not be installed
+    // and say so on the terminal. A platform chosen by the user stands.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
 void CreateForms()
