@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <QSettings>
 
 void PrepareApplication()
 {
@@ -26,6 +27,11 @@ void PrepareApplication()
 
 void CreateForms()
 {
+    // Qt's file dialog keeps its history, sidebar and last folder in the
+    // user's Qt settings. The program keeps nothing from one run to the next,
+    // so those settings are given a place that cannot exist.
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null/sorvane"));
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(CatFaceIcon())));
     MainForm = new TMainForm;
     AboutBox = new TAboutBox(MainForm);
