@@ -75,25 +75,30 @@ QString FirstDifferentEntry(const DecisionTableType &actual, const DecisionTable
 }
 
 // The decision table as the definition reads: pair by pair, b outer and a
-// inner, every used category in turn, the first smallest one kept.
-Table DecisionTableOneByOne(const CategoryTable &categories, const CategoryFlags &used)
+// inner, every used category in turn, the first smallest one kept. An error
+// ends it with the entries set so far; error receives its text.
+Table DecisionTableOneByOne(const CategoryTable &categories, const CategoryFlags &used, QString *error = nullptr)
 {
     Table table = FilledTable(0);
-    for (int b = 0; b < 256; ++b)
-        for (int a = 0; a < 256; ++a) {
-            bool any = false;
-            float minimum = 0;
-            for (int k = 1; k <= 6; ++k) {
-                if (!used[static_cast<std::size_t>(k)])
-                    continue;
-                const float d = Discriminant(a, b, categories[static_cast<std::size_t>(k)]);
-                if (!any || d < minimum) {
-                    any = true;
-                    minimum = d;
-                    (*table)[a][b] = static_cast<std::uint8_t>(k);
+    const QString raised = RaisedError([&] {
+        for (int b = 0; b < 256; ++b)
+            for (int a = 0; a < 256; ++a) {
+                bool any = false;
+                float minimum = 0;
+                for (int k = 1; k <= 6; ++k) {
+                    if (!used[static_cast<std::size_t>(k)])
+                        continue;
+                    const float d = Discriminant(a, b, categories[static_cast<std::size_t>(k)]);
+                    if (!any || d < minimum) {
+                        any = true;
+                        minimum = d;
+                        (*table)[a][b] = static_cast<std::uint8_t>(k);
+                    }
                 }
             }
-        }
+    });
+    if (error)
+        *error = raised;
     return table;
 }
 
@@ -117,6 +122,7 @@ private slots:
     void decisionTable();
     void decisionTableEqualsOneByOneDefinition_data();
     void decisionTableEqualsOneByOneDefinition();
+    void overflowFarFromAMeanEndsTheTableAtItsPair();
     void degenerateCategory_data();
     void degenerateCategory();
 
@@ -305,22 +311,29 @@ void TestClassify::decisionTable()
     QVERIFY2(different.isEmpty(), qPrintable(different));
 }
 
+enum class Twin { None, LastBitOfVar1, LastBitOfMean2, Narrow };
+
 void TestClassify::decisionTableEqualsOneByOneDefinition_data()
 {
     QTest::addColumn<quint32>("seed");
-    QTest::addColumn<bool>("nearTwins"); // category 3 differs from 1 in the last bit of Var1
+    QTest::addColumn<Twin>("twin"); // how category 3 is made from category 1
 
-    QTest::newRow("trial 1") << 1u << false;
-    QTest::newRow("trial 2") << 2u << false;
-    QTest::newRow("trial 3") << 3u << false;
-    QTest::newRow("trial 4, near twins") << 4u << true;
-    QTest::newRow("trial 5, near twins") << 5u << true;
+    QTest::newRow("trial 1") << 1u << Twin::None;
+    QTest::newRow("trial 2") << 2u << Twin::None;
+    QTest::newRow("trial 3") << 3u << Twin::None;
+    QTest::newRow("trial 4, Var1 one bit apart") << 4u << Twin::LastBitOfVar1;
+    QTest::newRow("trial 5, Var1 one bit apart") << 5u << Twin::LastBitOfVar1;
+    // The two give equal floats on many pairs where their long doubles differ.
+    QTest::newRow("trial 6, Mean2 one bit apart") << 6u << Twin::LastBitOfMean2;
+    // A narrow category beside a wide one: huge discriminants away from its
+    // mean, values close to the others near it.
+    QTest::newRow("trial 7, narrow beside wide") << 7u << Twin::Narrow;
 }
 
 void TestClassify::decisionTableEqualsOneByOneDefinition()
 {
     QFETCH(quint32, seed);
-    QFETCH(bool, nearTwins);
+    QFETCH(Twin, twin);
 
     // Categories trained on rectangles of a noisy scene, as a student would.
     QRandomGenerator random(seed);
@@ -332,9 +345,16 @@ void TestClassify::decisionTableEqualsOneByOneDefinition()
         const int y = random.bounded(330);
         ComputeCategoryStats(*band1, *band2, QPoint(x, y), QPoint(x + 5 + random.bounded(60), y + 5 + random.bounded(60)), categories[static_cast<std::size_t>(k)]);
     }
-    if (nearTwins) {
+    if (twin != Twin::None)
         categories[3] = categories[1];
+    if (twin == Twin::LastBitOfVar1)
         categories[3].Var1 = std::nextafter(categories[1].Var1, 1e9f);
+    if (twin == Twin::LastBitOfMean2)
+        categories[3].Mean2 = std::nextafter(categories[1].Mean2, 1e9f);
+    if (twin == Twin::Narrow) {
+        categories[3].Var1 = categories[1].Var1 / 4096;
+        categories[3].Var2 = categories[1].Var2 / 4096;
+        categories[3].Cov = categories[1].Cov / 4096;
     }
     CategoryFlags used{};
     for (int k = 1; k <= 6; ++k)
@@ -344,6 +364,28 @@ void TestClassify::decisionTableEqualsOneByOneDefinition()
     Table table = FilledTable(0);
     ComputeDecisionTable(categories, used, *table);
     const QString different = FirstDifferentEntry(*table, *DecisionTableOneByOne(categories, used));
+    QVERIFY2(different.isEmpty(), qPrintable(different));
+}
+
+void TestClassify::overflowFarFromAMeanEndsTheTableAtItsPair()
+{
+    // Var2 = 1e-34 makes i22 = 1e34: category 4's discriminant leaves the
+    // float range from dy = 185 on, first at the pair (0, 185), after
+    // category 2 has given that entry its best.
+    CategoryTable categories = NumberedCategories();
+    categories[2] = Statistics(60, 80, 30, 40, 5);
+    categories[4] = Statistics(100, 0, 1e4f, 1e-34f, 0);
+    categories[5] = Statistics(200, 200, 30, 40, 5);
+    const CategoryFlags used = UsedFlags({2, 4, 5});
+    QString definitionError;
+    const Table expected = DecisionTableOneByOne(categories, used, &definitionError);
+    QCOMPARE(definitionError, Texts::Overflow);
+    QCOMPARE((*expected)[0][185], std::uint8_t{2});
+    QCOMPARE((*expected)[1][185], std::uint8_t{0});
+
+    Table table = FilledTable(0);
+    QCOMPARE(RaisedError([&] { ComputeDecisionTable(categories, used, *table); }), Texts::Overflow);
+    const QString different = FirstDifferentEntry(*table, *expected);
     QVERIFY2(different.isEmpty(), qPrintable(different));
 }
 

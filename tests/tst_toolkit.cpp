@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <cfloat>
+#include <cmath>
 #include <set>
 #include <utility>
 
@@ -477,6 +478,10 @@ void TestToolkit::store_data()
 
     QTest::newRow("largest float") << double{FLT_MAX} << FLT_MAX << QString();
     QTest::newRow("beyond the float range") << 3.5e38 << 0.0f << Texts::Overflow;
+    // The largest float plus half its last place is a tie that goes to 2^128.
+    QTest::newRow("just short of half a place above the largest") << std::ldexp(double(0x1FFFFFF), 103) - std::ldexp(1.0, 90) << FLT_MAX << QString();
+    QTest::newRow("half a place above the largest") << std::ldexp(double(0x1FFFFFF), 103) << 0.0f << Texts::Overflow;
+    QTest::newRow("half a place below the most negative") << -std::ldexp(double(0x1FFFFFF), 103) << 0.0f << Texts::Overflow;
     QTest::newRow("far beyond, negative") << -1e300 << 0.0f << Texts::Overflow;
     QTest::newRow("underflow passes") << 1e-50 << 0.0f << QString();
     // Above 2^24 the spacing is 2; halfway cases go to the even significand.

@@ -47,15 +47,16 @@ void SaveBitmapToFile(const QImage &image, const QString &fileName)
     Put32(bytes, 2835);
     Put32(bytes, 0);
     Put32(bytes, 0);
-    for (int y = height - 1; y >= 0; --y) {
+    const qsizetype headerSize = bytes.size();
+    bytes.resize(headerSize + static_cast<qsizetype>(pixelBytes), '\0');
+    char *out = bytes.data() + headerSize;
+    for (int y = height - 1; y >= 0; --y, out += rowSize) {
         const auto *row = reinterpret_cast<const QRgb *>(source.constScanLine(y));
         for (int x = 0; x < width; ++x) {
-            bytes.append(static_cast<char>(qBlue(row[x])));
-            bytes.append(static_cast<char>(qGreen(row[x])));
-            bytes.append(static_cast<char>(qRed(row[x])));
+            out[3 * x] = static_cast<char>(qBlue(row[x]));
+            out[3 * x + 1] = static_cast<char>(qGreen(row[x]));
+            out[3 * x + 2] = static_cast<char>(qRed(row[x]));
         }
-        for (int pad = width * 3; pad < rowSize; ++pad)
-            bytes.append('\0');
     }
 
     QFile file(fileName);

@@ -25,6 +25,14 @@ public:
             raise(entry);
         return static_cast<std::uint8_t>(entry);
     }
+    // Raises the value's failure, if it has one.
+    void check(BandValue value) const
+    {
+        if (entries_[value] < 0)
+            raise(entries_[value]);
+    }
+    // Some value's stretch fails.
+    bool anyFailure() const;
 
 private:
     [[noreturn]] static void raise(std::int16_t entry);

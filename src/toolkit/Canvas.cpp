@@ -47,22 +47,23 @@ void Canvas::moveTo(int x, int y)
     penY_ = y;
 }
 
-void Canvas::plot(QImage &image, int x, int y, int index)
+void Canvas::plot(const Pixels &pixels, int x, int y, int index)
 {
-    if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
+    if (x < 0 || y < 0 || x >= pixels.width || y >= pixels.height)
         return;
     if (penStyle_ == PenStyle::Dotted && index % DotPeriod >= DotOn)
         return;
-    auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+    QRgb &pixel = reinterpret_cast<QRgb *>(pixels.bits + y * pixels.bytesPerLine)[x];
     if (penMode_ == PenMode::Invert)
-        row[x] = 0xFF000000u | (~row[x] & 0x00FFFFFFu);
+        pixel = 0xFF000000u | (~pixel & 0x00FFFFFFu);
     else
-        row[x] = ToQRgb(penColor_);
+        pixel = ToQRgb(penColor_);
 }
 
 void Canvas::lineTo(int x, int y)
 {
     QImage &image = target();
+    const Pixels pixels{image.bits(), image.bytesPerLine(), image.width(), image.height()};
     // Bresenham from the pen position, the end point excluded.
     int cx = penX_;
     int cy = penY_;
@@ -72,7 +73,7 @@ void Canvas::lineTo(int x, int y)
     const int sy = cy < y ? 1 : -1;
     int error = dx + dy;
     for (int index = 0; cx != x || cy != y; ++index) {
-        plot(image, cx, cy, index);
+        plot(pixels, cx, cy, index);
         const int twice = 2 * error;
         if (twice >= dy) {
             error += dy;

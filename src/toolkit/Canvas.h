@@ -50,7 +50,14 @@ private:
     explicit Canvas(Picture *owner) : owner_(owner) { }
     QImage &target();
     const QImage *sourceImage() const;
-    void plot(QImage &image, int x, int y, int index);
+    struct Pixels
+    {
+        uchar *bits;
+        qsizetype bytesPerLine;
+        int width;
+        int height;
+    };
+    void plot(const Pixels &pixels, int x, int y, int index);
 
     QImage *image_ = nullptr;
     Picture *owner_ = nullptr;

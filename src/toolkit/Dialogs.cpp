@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPointer>
 
 QString ApplicationTitle()
@@ -59,32 +61,63 @@ void ShowStopMessage(const QString &text)
     ShowBox(QMessageBox::Critical, text, "ErrorBox");
 }
 
-FileDialog::FileDialog(QWidget *owner, QString objectName, Kind kind)
-    : owner_(owner), objectName_(std::move(objectName)), kind_(kind)
+namespace {
+
+// Qt's own icon provider tells the type of each file the dialog lists by
+// reading its first bytes, and some files never answer a read (/proc/kmsg):
+// the window would hang for good in such a folder. This one goes by names.
+class NameOnlyIcons : public QFileIconProvider
 {
+public:
+    QIcon icon(IconType type) const override { return QFileIconProvider::icon(type); }
+    QIcon icon(const QFileInfo &info) const override { return QFileIconProvider::icon(info.isDir() ? Folder : File); }
+    QString type(const QFileInfo &info) const override
+    {
+        if (!info.isFile())
+            return QFileIconProvider::type(info);
+        return QMimeDatabase().mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension).comment();
+    }
+};
+
+}
+
+// Qt's file dialog is made with the window and kept hidden between
+// showings: making one, or freeing it, takes longer than a frame.
+FileDialog::FileDialog(QWidget *owner, QString objectName, Kind kind) : icons_(std::make_unique<NameOnlyIcons>()), dialog_(new QFileDialog(owner))
+{
+    dialog_->setIconProvider(icons_.get());
+    dialog_->setObjectName(objectName);
+    dialog_->setOption(QFileDialog::DontUseNativeDialog);
+    dialog_->setOption(QFileDialog::HideNameFilterDetails);
+    dialog_->setOption(QFileDialog::DontConfirmOverwrite);
+    dialog_->setOption(QFileDialog::ReadOnly, false);
+    dialog_->setFileMode(QFileDialog::AnyFile);
+    dialog_->setAcceptMode(kind == Kind::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+}
+
+// The dialog goes first: its folder model uses the icons until it is freed.
+FileDialog::~FileDialog()
+{
+    delete dialog_;
 }
 
 bool FileDialog::execute()
 {
-    QFileDialog dialog(owner_);
-    dialog.setObjectName(objectName_);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setOption(QFileDialog::ReadOnly, false);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setAcceptMode(kind_ == Kind::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    if (!dialog_)
+        return false;
+    QFileDialog &dialog = *dialog_;
     dialog.setNameFilters(QtFilters(filter_));
-    if (!defaultExt_.isEmpty())
-        dialog.setDefaultSuffix(defaultExt_);
+    dialog.setDefaultSuffix(defaultExt_);
     if (!fileName_.isEmpty()) {
         const QFileInfo last(fileName_);
         dialog.setDirectory(last.absolutePath());
         dialog.selectFile(last.fileName());
-    } else if (!initialDir_.isEmpty() && QFileInfo(initialDir_).isDir()) {
-        dialog.setDirectory(initialDir_);
     } else {
-        dialog.setDirectory(QDir::homePath());
+        if (!initialDir_.isEmpty() && QFileInfo(initialDir_).isDir())
+            dialog.setDirectory(initialDir_);
+        else
+            dialog.setDirectory(QDir::homePath());
+        dialog.selectFile(QString());
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;

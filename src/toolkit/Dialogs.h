@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 
+#include <memory>
+
+class QFileDialog;
+class QFileIconProvider;
 class QWidget;
 
 // The application's title: the title of its message boxes.
@@ -23,6 +28,9 @@ public:
     enum class Kind { Open, Save };
 
     FileDialog(QWidget *owner, QString objectName, Kind kind);
+    FileDialog(const FileDialog &) = delete;
+    FileDialog &operator=(const FileDialog &) = delete;
+    ~FileDialog();
 
     void setFilter(const QString &filter) { filter_ = filter; }
     QString filter() const { return filter_; }
@@ -34,9 +42,9 @@ public:
     bool execute();
 
 private:
-    QWidget *owner_;
-    QString objectName_;
-    Kind kind_;
+    std::unique_ptr<QFileIconProvider> icons_;
+    // A child of the owner widget; freed here, or with the owner if that goes first.
+    QPointer<QFileDialog> dialog_;
     QString filter_;
     QString defaultExt_;
     QString initialDir_;

@@ -17,13 +17,17 @@ static_assert(std::numeric_limits<Extended>::digits == 64, "long double must car
 namespace Fpu {
 
 // Rounds to single precision, to nearest even; a result beyond the single
-// range is an overflow. Underflow passes silently.
+// range is an overflow. Underflow passes silently. The largest float plus
+// half its last place, (2^25 - 1) * 2^103, is the first value that rounds
+// to infinity (its tie goes to the even 2^128). Testing the value before
+// the conversion, not the float after it, keeps the test off the chain of
+// a running sum, which then waits only for its own store.
 inline float Store(Extended value)
 {
-    const float stored = static_cast<float>(value);
-    if (std::isinf(stored))
+    constexpr Extended firstOverflow = 0x1FFFFFFp103L;
+    if (std::fabs(value) >= firstOverflow)
         throw RuntimeError(ErrorText::Overflow());
-    return stored;
+    return static_cast<float>(value);
 }
 
 // 0 / 0 is invalid, x / 0 a division by zero.
