@@ -683,6 +683,10 @@ private slots:
 
 int main(int argc, char *argv[])
 {
+    // A long run takes longer than Qt Test's five minutes per function;
+    // allow 50 ms a step.
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(std::max(300000, EnvironmentNumber("SORVANE_STRESS_STEPS", 150) * 50)));
     PrepareApplication();
     QApplication application(argc, argv);
     TestStress test;
