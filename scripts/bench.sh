@@ -7,16 +7,7 @@
 # in build-bench/results.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-extra=()
-for package in libbenchmark-dev python3-numpy python3-sklearn; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || extra+=("$package")
-done
-if [ ${#extra[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${extra[@]}"
-fi
+scripts/setup.sh libbenchmark-dev python3-numpy python3-sklearn
 build=build-bench
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 cmake --build "$build" --target sorvane_bench sorvane_latency

@@ -5,16 +5,7 @@
 # failing input to build-fuzz/findings.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-extra=()
-for package in clang libclang-rt-14-dev; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || extra+=("$package")
-done
-if [ ${#extra[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${extra[@]}"
-fi
+scripts/setup.sh clang libclang-rt-14-dev
 seconds=${1:-60}
 build=build-fuzz
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DSORVANE_FUZZ=ON -DBUILD_TESTING=OFF

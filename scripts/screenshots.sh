@@ -7,16 +7,7 @@
 # to the folder named by SORVANE_BUILD_DIR.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-extra=()
-for package in xvfb xauth openbox pngquant; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || extra+=("$package")
-done
-if [ ${#extra[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${extra[@]}"
-fi
+scripts/setup.sh xvfb xauth openbox pngquant
 build=${SORVANE_BUILD_DIR:-build}
 scripts/build.sh "$build"
 out=$(realpath -m "${1:-docs/images}")
