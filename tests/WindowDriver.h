@@ -229,7 +229,7 @@ private:
             if (!answered_[index]) {
                 answered_.removeAt(index);
             } else if (!answered_[index]->isVisible()) {
-                answered_[index]->setProperty("answered", false);
+                forgetAnswer(answered_[index]);
                 answered_.removeAt(index);
             }
         }
@@ -258,7 +258,7 @@ private:
             target->setProperty("answerSerial", serial);
             answer.act(target);
             if (target && !target->isVisible())
-                target->setProperty("answered", false);
+                forgetAnswer(target);
             // An answer that failed half-way must not leave a test hanging.
             QTimer::singleShot(3000, this, [this, target, serial, what = answer.what] {
                 if (target && target->isVisible() && target->property("answerSerial").toInt() == serial) {
@@ -268,6 +268,14 @@ private:
                 }
             });
         });
+    }
+
+    // A closed dialog takes a new answer when it shows again; the guard of
+    // the answer it had must not take that showing for its own.
+    static void forgetAnswer(QWidget *dialog)
+    {
+        dialog->setProperty("answered", false);
+        dialog->setProperty("answerSerial", 0);
     }
 
     static QString describe(QWidget *widget)
