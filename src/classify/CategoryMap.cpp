@@ -1,5 +1,7 @@
 #include "CategoryMap.h"
 
+#include "scene/ScenePixels.h"
+
 #include "scatter/Scatter.h"
 
 void PaintDecisionBlocks(const DecisionTableType &table, const CategoryTable &categories, Canvas &canvas)
@@ -27,21 +29,9 @@ void PaintCategoryMap(const BandRaster &band1, const BandRaster &band2, const De
     for (std::size_t k = 1; k <= 6; ++k)
         colours[k] = ToQRgb(categories[k].Color);
     QImage &image = canvas.image(SceneWidth, SceneHeight);
-    uchar *bits = image.bits();
-    const qsizetype bytesPerLine = image.bytesPerLine();
-    // Every pixel gets its colour whatever the order; the rasters run along
-    // columns and the bitmap along lines, and bands of 16 columns keep both
-    // in the cache.
-    constexpr int Band = 16;
-    for (int left = 0; left < SceneWidth; left += Band)
-        for (int y = 0; y < SceneHeight; ++y) {
-            auto *row = reinterpret_cast<QRgb *>(bits + y * bytesPerLine);
-            const auto j = static_cast<std::size_t>(y + 1);
-            for (int x = left; x < left + Band; ++x) {
-                const auto i = static_cast<std::size_t>(x + 1);
-                const std::uint8_t k = table[band1[i][j]][band2[i][j]];
-                row[x] = colours[k <= 6 ? k : 0];
-            }
-        }
+    FillScenePixels(band1, band2, image, [&](BandValue value1, BandValue value2) {
+        const std::uint8_t k = table[value1][value2];
+        return colours[k <= 6 ? k : 0];
+    });
     canvas.changed();
 }

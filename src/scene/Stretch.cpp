@@ -1,5 +1,7 @@
 #include "Stretch.h"
 
+#include "scene/ScenePixels.h"
+
 #include "toolkit/Extended.h"
 
 #include <algorithm>
@@ -68,8 +70,7 @@ void DrawCompositeInLineOrder(const BandRaster &band1, const BandRaster &band2, 
 
 // When no value fails the order does not matter. The two stretched values
 // fill separate channels, so each band maps through its own table of
-// colours and the two are or-ed. The rasters run along columns and the
-// bitmap along lines: bands of 16 columns keep both in the cache.
+// colours and the two are or-ed.
 void DrawCompositeByColumnBands(const BandRaster &band1, const BandRaster &band2, const StretchTable &stretch1, const StretchTable &stretch2, QImage &image)
 {
     std::array<QRgb, 256> blueGreen{};
@@ -79,18 +80,7 @@ void DrawCompositeByColumnBands(const BandRaster &band1, const BandRaster &band2
         blueGreen[v] = ToQRgb(stretch1[v] * 0x010100u);
         red[v] = ToQRgb(stretch2[v]) & 0x00FF0000u;
     }
-    uchar *bits = image.bits();
-    const qsizetype bytesPerLine = image.bytesPerLine();
-    constexpr int Band = 16;
-    for (int left = 0; left < SceneWidth; left += Band)
-        for (int y = 0; y < SceneHeight; ++y) {
-            auto *row = reinterpret_cast<QRgb *>(bits + y * bytesPerLine);
-            const auto j = static_cast<std::size_t>(y + 1);
-            for (int x = left; x < left + Band; ++x) {
-                const auto i = static_cast<std::size_t>(x + 1);
-                row[x] = blueGreen[band1[i][j]] | red[band2[i][j]];
-            }
-        }
+    FillScenePixels(band1, band2, image, [&](BandValue value1, BandValue value2) { return blueGreen[value1] | red[value2]; });
 }
 
 }
